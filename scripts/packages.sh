@@ -1,0 +1,26 @@
+# Sourced by run.sh and test.sh: installs the Debian packages a step needs,
+# asking apt only when one is missing.
+
+velbrin_build_packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools
+    libgtest-dev fonts-liberation)
+velbrin_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream)
+
+ensure_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# Configure once; later builds re-run CMake by themselves when a list changes.
+configure_preset() {
+    [ -f "build/$1/CMakeCache.txt" ] || cmake --preset "$1"
+}
