@@ -51,7 +51,7 @@ archive_for() {
         tolower($1) == "suites:" { for (i = 2; i <= NF; i++) if ($i == want) found = 1 }
         END { if (uri != "" && found) print uri }' | head -n1
     grep -hs '^deb ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list |
-        sed 's/\[[^]]*\]//' | awk -v want="$want" '$3 == want { print $2 }' | head -n1
+        sed 's/\[[^]]*\]//' | awk -v want="$want" '$3 == want { print $2 }' | head -n1 || true
 }
 mirror=$(archive_for "$suite" | head -n1)
 security=$(archive_for "$suite-security" | head -n1)
