@@ -2,6 +2,7 @@
 
 #include "engine/ringcode.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -111,14 +112,14 @@ Outcome read(std::span<const std::string_view> args) {
     if (names.size() != 3 && names.size() != 4)
         return usageError("read takes three or four colours, not " + std::to_string(names.size()));
 
-    std::vector<RingColourId> rings;
-    for (std::string_view name : names) {
-        const std::optional<RingColourId> id = colourNamed(name);
-        if (!id) return usageError("unknown colour '" + std::string(name) + "'");
-        rings.push_back(*id);
+    std::array<RingColourId, 4> rings{};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::optional<RingColourId> id = colourNamed(names[i]);
+        if (!id) return usageError("unknown colour '" + std::string(names[i]) + "'");
+        rings[i] = *id;
     }
-    const auto ringcount = static_cast<std::uint8_t>(rings.size() + 1);
-    for (std::size_t i = 0; i < rings.size(); ++i) {
+    const auto ringcount = static_cast<std::uint8_t>(names.size() + 1);
+    for (std::size_t i = 0; i < names.size(); ++i) {
         const int ring = static_cast<int>(i) + 1;
         if (!offeredColours(ring, ringcount).contains(rings[i]))
             return failure("ring " + std::to_string(ring) + " cannot be " +
@@ -194,7 +195,8 @@ Outcome find(std::span<const std::string_view> args) {
         if (i > 0) line += ' ';
         line += colour ? nameOf(*colour) : "?";
     }
-    line += "\t" + finding->reading.text();
+    line += '\t';
+    line += finding->reading.text();
     return printed(std::move(line));
 }
 
