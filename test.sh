@@ -11,7 +11,10 @@ jobs=$(nproc)
 
 configure_preset fuzz
 cmake --build --preset fuzz -j "$jobs"
-build/fuzz/fuzz/fuzz_entry -runs=200000 -seed=1 fuzz/corpus
+# libFuzzer adds what it finds to the first folder: keep that out of the tree.
+new_inputs=$(mktemp -d)
+trap 'rm -rf "$new_inputs"' EXIT
+build/fuzz/fuzz/fuzz_entry -runs=200000 -seed=1 "$new_inputs" fuzz/corpus
 
 configure_preset default
 cmake --build --preset default -j "$jobs"

@@ -81,8 +81,10 @@ std::optional<Finding> findRings(const FindRequest& request) {
     if (ringcount != 4 && ringcount != 5) return std::nullopt;
     const bool four = ringcount == 4;
 
+    const auto rule_index = static_cast<std::size_t>(request.multiplier);
+    if (rule_index >= multiplierRules.size()) return std::nullopt;
+    const MultiplierRule& rule = multiplierRules[rule_index];
     const std::optional<std::int32_t> n = parseEntry(request.entry);
-    const MultiplierRule& rule = multiplierRules[static_cast<std::size_t>(request.multiplier)];
     if (!n || *n < 1 || *n > rule.limit) return std::nullopt;
 
     Finding out;

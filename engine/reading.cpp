@@ -1,7 +1,9 @@
 #include "engine/ringcode.h"
 #include "engine/text.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace ringcode {
 
@@ -63,27 +65,31 @@ std::optional<Reading> readRings(const RingState& rings) {
     std::int32_t rest = static_cast<std::int32_t>(n % divisor);
     if (multiplierRing == black) whole /= 10;
 
-    out.enhet = unit(rings.kind, ones);
-    out.value = detail::decimal(whole);
-    if (out.value.size() > 6) {
+    // The largest unit that leaves one to three digits before the comma; the
+    // value stays under 10^9, so millions never leave more than three.
+    Scale scale = ones;
+    if (whole >= 1'000'000) {
+        scale = millions;
         rest = whole % 1'000'000;
-        out.enhet = unit(rings.kind, millions);
-        out.value = detail::decimal(whole / 1'000'000);
-    }
-    if (out.value.size() > 3) {
+        whole /= 1'000'000;
+    } else if (whole >= 1000) {
+        scale = thousands;
         rest = whole % 1000;
-        out.enhet = unit(rings.kind, thousands);
-        out.value = detail::decimal(whole / 1000);
+        whole /= 1000;
     }
+    out.enhet = unit(rings.kind, scale);
+    out.value = detail::decimal(whole);
 
     // The decimal digits are those of the rest up to its first zero; with a
     // one-digit whole part the rest has lost the zero of an inner 0 digit.
-    const std::string rest_text = detail::decimal(rest);
-    out.dec = rest_text.substr(0, rest_text.find('0'));
     using enum RingColourId;
     if (five && rings.code2 == 0 && out.code3 != 0 && isOneOf(rings.ring4, {silver, brown, yellow}))
-        out.dec.insert(0, 1, '0');
-    out.dot = out.dec.empty() ? "" : ",";
+        out.dec.push_back('0');
+    char digits[12];
+    char* end = std::to_chars(digits, digits + sizeof digits, rest).ptr;
+    const char* zero = std::find(digits, end, '0');
+    out.dec.append(digits, static_cast<std::size_t>(zero - digits));
+    if (!out.dec.empty()) out.dot.push_back(',');
     return out;
 }
 

@@ -138,8 +138,9 @@ struct Reading {
 };
 
 // The value the rings stand for. None when they cannot be read: a ring count
-// other than 4 or 5, a digit code over 9, a multiplier code that is neither a
-// power of ten the rings can show nor black, or a value of 10^9 or more.
+// other than 4 or 5, a digit code over 9 (a black third digit of five rings
+// counts as 0 whatever its code), a multiplier code outside 1 to 9 on a ring
+// that is not black, or a value of 10^9 or more.
 std::optional<Reading> readRings(const RingState& rings);
 
 // ----------------------------------------------------------------- finding
@@ -175,7 +176,7 @@ std::array<Code, 4> roundvalue(std::array<Code, 4> codes, std::uint8_t ringcount
 
 // The rings for an entered value; none when the entry is refused (it does not
 // convert, or lies outside 1 to the multiplier's limit, or the ring count is
-// not 4 or 5).
+// not 4 or 5, or the multiplier is none of the three).
 std::optional<Finding> findRings(const FindRequest& request);
 
 }  // namespace ringcode
