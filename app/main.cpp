@@ -1,0 +1,10 @@
+#include "app/Program.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    Program program;
+    program.start();
+    return QApplication::exec();
+}
