@@ -60,8 +60,9 @@ void Activation::request(QWidget* window) {
 }
 
 void Activation::show(QWidget* window) {
+    // A window coming up comes up in front; one already up is brought there.
+    if (window->isVisible()) window->raise();
     window->show();
-    window->raise();
     request(window);
     becomeActive(window);
 }
