@@ -3,7 +3,8 @@
 
 velbrin_build_packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools
     libgtest-dev fonts-liberation)
-velbrin_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream)
+velbrin_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev
+    groff-base python3)
 
 ensure_packages() {
     local missing=() pkg
