@@ -1,6 +1,8 @@
 #include "toolkit/MessageBox.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 namespace toolkit {
@@ -10,7 +12,10 @@ void messageBox(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setTextFormat(Qt::PlainText);
+    QPointer<QWidget> before = QApplication::activeWindow();
     box.exec();
+    // Without a window manager nothing gives the focus back.
+    if (before && before->isVisible()) before->activateWindow();
 }
 
 }  // namespace toolkit

@@ -56,6 +56,7 @@ public:
     void closeBox(QWidget* window);
     void pick(int ringNumber, ringcode::RingColourId id);
     void typeEntry(const QString& text);
+    static void typeText(QWidget* w, const QString& text);
     void command(const char* actionName);  // a menu command, chosen with the mouse
 
     // Answers the next modal message box with OK and reports what it showed.
