@@ -278,6 +278,9 @@ void LayoutTest::hints() {
     QCOMPARE(shownHint(d.control("Tolerance")->findChild<QLineEdit*>()), lines("Для выбора и показа\r величины погрешности"));
     QCOMPARE(shownHint(d.control("Calculate")), lines("Нажать для вычисления \rцветового кода"));
     QVERIFY(shownHint(d.control("Tol")).isEmpty());
+    // The old library's line break, a carriage return, shows as a line break too.
+    d.ring(1)->setToolTip(QStringLiteral("Кольцо\r1"));
+    QCOMPARE(shownHint(d.ring(1)), QStringLiteral("Кольцо\n1"));
     QVERIFY(shownHint(d.control("Bevel1")).isEmpty());
     QCOMPARE(shownHint(d.control("actualvalue")), lines("Отображение введённого значения\rс множителем"));
 
