@@ -21,7 +21,9 @@ ensure_packages() {
         "${missing[@]}"
 }
 
-# Configure once; later builds re-run CMake by themselves when a list changes.
+# Configuring an already configured tree only refreshes its build files (a
+# build of a single target would not notice targets added since); nothing is
+# rebuilt by it.
 configure_preset() {
-    [ -f "build/$1/CMakeCache.txt" ] || cmake --preset "$1"
+    cmake --preset "$1" >/dev/null
 }

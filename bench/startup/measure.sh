@@ -35,13 +35,18 @@ def start_up(program):
     fields = dict(line.split() for line in out.splitlines() if line.strip())
     return (int(fields["first_paint_ns"]) - t0) / 1e6, int(fields["peak_rss_kb"]) / 1024
 
-def medians(program):
-    start_up(program)  # warm the font and file caches once
-    samples = [start_up(program) for _ in range(runs)]
-    return statistics.median(s[0] for s in samples), statistics.median(s[1] for s in samples)
+def medians(programs):
+    for program in programs:
+        start_up(program)  # warm the font and file caches once
+    # Alternate the programs so that a change in the machine's load hits both.
+    samples = {program: [] for program in programs}
+    for _ in range(runs):
+        for program in programs:
+            samples[program].append(start_up(program))
+    return [(statistics.median(s[0] for s in samples[p]), statistics.median(s[1] for s in samples[p]))
+            for p in programs]
 
-bare_ms, bare_mib = medians(bare)
-app_ms, app_mib = medians(velbrin)
+(bare_ms, bare_mib), (app_ms, app_mib) = medians([bare, velbrin])
 print(f"runs each:            {runs}")
 print(f"bare Qt window:       {bare_ms:7.1f} ms to first paint, {bare_mib:6.1f} MiB peak RSS")
 print(f"velbrin:              {app_ms:7.1f} ms to first paint, {app_mib:6.1f} MiB peak RSS")
