@@ -1,11 +1,51 @@
 #include "toolkit/ColourPanel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <utility>
 
 namespace toolkit {
 
 namespace {
+
+// Every panel of the program is clicked to choose or to pick: a button to a
+// screen reader, pressed through its press action.
+class PanelAccessible : public QAccessibleWidget {
+public:
+    explicit PanelAccessible(ColourPanel* panel) : QAccessibleWidget(panel, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            if (!panel()->accessibleName().isEmpty()) return panel()->accessibleName();
+            if (!panel()->caption().isEmpty()) return panel()->caption();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override {
+        return QStringList(QAccessibleActionInterface::pressAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == QAccessibleActionInterface::pressAction()) {
+            if (panel()->isEnabled() && panel()->isVisible()) panel()->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    ColourPanel* panel() const { return static_cast<ColourPanel*>(widget()); }
+};
+
+QAccessibleInterface* panelAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(ColourPanel::staticMetaObject.className()) && object && object->isWidgetType())
+        return new PanelAccessible(static_cast<ColourPanel*>(object));
+    return nullptr;
+}
 
 // One frame line around rect: topLeft on the top and left edges, bottomRight
 // on the bottom and right edges.
@@ -18,7 +58,13 @@ void frame(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bot
 
 }  // namespace
 
-ColourPanel::ColourPanel(QWidget* parent) : QWidget(parent) {}
+ColourPanel::ColourPanel(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(panelAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
+}
 
 Colour ColourPanel::colour() const {
     return colour_ ? *colour_ : fromQColor(palette().color(QPalette::Window));
@@ -26,8 +72,17 @@ Colour ColourPanel::colour() const {
 
 void ColourPanel::setColour(Colour colour) {
     colour_ = colour;
+    // Setting the name tells the screen reader, once per change.
+    if (naming_) setAccessibleName(naming_(colour));
     update();
 }
+
+void ColourPanel::setNaming(Naming naming) {
+    naming_ = std::move(naming);
+    setAccessibleName(naming_ ? naming_(colour()) : QString());
+}
+
+void ColourPanel::click() { emit clicked(); }
 
 void ColourPanel::setBevel(Bevel bevel) {
     bevel_ = bevel;

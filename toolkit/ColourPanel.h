@@ -1,11 +1,14 @@
 // A panel: a face in one colour, an optional centred caption, a bevel, and a
 // click that fires when the button is released over the panel it went down on.
+// Screen readers see it as a button that can be pressed, named by its caption
+// or by a naming of its colour.
 #pragma once
 
 #include "toolkit/Colour.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 namespace toolkit {
@@ -39,6 +42,15 @@ public:
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
+    // The name a screen reader gives a panel is its caption, unless a naming
+    // is installed: then it is the naming of the panel's colour, renewed each
+    // time the colour is set.
+    using Naming = std::function<QString(Colour)>;
+    void setNaming(Naming naming);
+
+    // A click that comes from no mouse, such as a screen reader's press.
+    void click();
+
 signals:
     void clicked();
 
@@ -52,6 +64,7 @@ private:
     Bevel bevel_ = Raised;
     QColor textColour_;
     QString caption_;
+    Naming naming_;
     bool pressed_ = false;
 };
 

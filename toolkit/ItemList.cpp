@@ -1,5 +1,6 @@
 #include "toolkit/ItemList.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -43,6 +44,14 @@ void ItemList::setItemIndex(int index) {
     const bool sameText = edit->text() == itemText(index);
     setCurrentIndex(index);
     if (sameText) edit->setCursorPosition(cursor);
+}
+
+void ItemList::showEvent(QShowEvent* event) {
+    QComboBox::showEvent(event);
+    // The text field takes the focus for the list: a screen reader is to call
+    // it what it calls the list (its group's title, without a label of its own).
+    if (QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this))
+        lineEdit()->setAccessibleName(list->text(QAccessible::Name));
 }
 
 void ItemList::typed(const QString& text) {

@@ -20,6 +20,9 @@ public:
     int itemIndex() const { return currentIndex(); }
     void setItemIndex(int index);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 signals:
     // Raised after the user changed the selection or the text; itemIndex()
     // then tells the item the text names, -1 for none.
