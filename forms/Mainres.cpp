@@ -6,6 +6,7 @@
 #include "forms/Tolcolor.h"
 #include "toolkit/Accelerators.h"
 #include "toolkit/Activation.h"
+#include "toolkit/Colour.h"
 #include "toolkit/ColourPanel.h"
 #include "toolkit/Hints.h"
 #include "toolkit/ItemList.h"
@@ -40,6 +41,25 @@ constexpr KindTexts capacitorTexts{"Мкф", "Нф", "Пф", "Конденсат
 
 constexpr ringcode::Colour colourOf(RingColourId id) { return ringcode::ringColour(id).value; }
 
+// What a screen reader calls a ring: its hint, then its colour by the caption
+// the colour table gives it.
+QString ringColourText(ringcode::Colour colour) {
+    if (const ringcode::RingColour* entry = ringcode::findRingColour(colour)) return qtext(entry->caption);
+    return toolkit::toQColor(colour).name();
+}
+
+QString valueRingName(const QString& label, ringcode::Colour colour) {
+    return label + QStringLiteral(": ") + (ringcode::isSet(colour) ? ringColourText(colour) : QStringLiteral("не задано"));
+}
+
+// The tolerance ring by the caption of its tolerance step; the body colour is
+// the step without a ring.
+QString toleranceRingName(const QString& label, ringcode::Colour colour) {
+    for (const ringcode::ToleranceStep& step : ringcode::toleranceSteps)
+        if (step.ring == colour) return label + QStringLiteral(": ") + qtext(step.caption);
+    return label + QStringLiteral(": ") + ringColourText(colour);
+}
+
 }  // namespace
 
 TMainform::TMainform(toolkit::Activation& activation, QWidget* parent)
@@ -49,6 +69,12 @@ TMainform::TMainform(toolkit::Activation& activation, QWidget* parent)
     QStringList tolerances;
     for (const ringcode::ToleranceStep& step : ringcode::toleranceSteps) tolerances << qtext(step.listText);
     ui_->Tolerance->setItems(tolerances);
+    for (toolkit::ColourPanel* ring : {ui_->Ring1, ui_->Ring2, ui_->Ring3, ui_->Ring4}) {
+        const QString label = ring->toolTip();
+        ring->setNaming([label](ringcode::Colour colour) { return valueRingName(label, colour); });
+    }
+    const QString toleranceLabel = ui_->Ring5->toolTip();
+    ui_->Ring5->setNaming([toleranceLabel](ringcode::Colour colour) { return toleranceRingName(toleranceLabel, colour); });
     for (toolkit::ColourPanel* ring : {ui_->Ring1, ui_->Ring2, ui_->Ring3, ui_->Ring4, ui_->Ring5})
         ring->setColour(clBody);
     toolkit::fixWindowSize(this);
@@ -131,6 +157,16 @@ void TMainform::showChooseColours() {
     ui_->dec->hide();
     ui_->dot->hide();
     ui_->value->hide();
+    nameValueArea();
+}
+
+// A screen reader reads the value area as one text under its title, not as
+// four scattered labels.
+void TMainform::nameValueArea() {
+    const QString shown = ui_->textfield->isHidden()
+                              ? ui_->value->text() + ui_->dot->text() + ui_->dec->text() + ui_->enhet->text()
+                              : ui_->textfield->text();
+    ui_->GroupBox2->setAccessibleName(ui_->GroupBox2->title() + QStringLiteral(": ") + shown);
 }
 
 void TMainform::calcvalue() {
@@ -158,6 +194,7 @@ void TMainform::calcvalue() {
     ui_->dot->setText(qtext(reading->dot));
     ui_->dec->setText(qtext(reading->dec));
     ui_->enhet->setText(qtext(reading->enhet));
+    nameValueArea();
     code3 = reading->code3;
     code4 = reading->code4;
 }

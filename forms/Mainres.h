@@ -77,6 +77,7 @@ private:
     void ringClick(int ring);
     void setKind(ringcode::Kind kind);
     void showChooseColours();
+    void nameValueArea();
     ringcode::Kind kind() const;
 
     std::unique_ptr<Ui::TMainform> ui_;
