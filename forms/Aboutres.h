@@ -20,6 +20,7 @@ public:
     void okbtnClick();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

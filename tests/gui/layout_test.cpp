@@ -393,11 +393,11 @@ void LayoutTest::aboutBox() {
     QCOMPARE(ok->geometry(), QRect(88, 176, 97, 25));
     QCOMPARE(ok->text(), QStringLiteral("OK"));
     QVERIFY(ok->isDefault());
-    QVERIFY(!ok->icon().isNull());
 
     // Centred at the first showing only; choosing the item again keeps one box.
     d.command("About1");
     QVERIFY(box.isVisible());
+    QVERIFY(!ok->icon().isNull());
     const QRect screen = box.screen()->geometry();
     QCOMPARE(box.pos(), QPoint((screen.width() - box.frameGeometry().width()) / 2,
                                (screen.height() - box.frameGeometry().height()) / 2));
