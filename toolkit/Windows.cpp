@@ -1,5 +1,7 @@
 #include "toolkit/Windows.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QLayout>
 #include <QScreen>
@@ -32,6 +34,31 @@ private:
     bool done_ = false;
 };
 
+// A window with a dialog's frame is a dialog to a screen reader too, which
+// then tells its title as it comes up; a plain top-level widget would be a
+// nameless filler.
+class DialogAccessible : public QAccessibleWidget {
+public:
+    explicit DialogAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Dialog) {}
+};
+
+constexpr const char* dialogMark = "toolkitDialog";
+
+QAccessibleInterface* dialogAccessible(const QString&, QObject* object) {
+    if (object && object->isWidgetType() && object->property(dialogMark).toBool())
+        return new DialogAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+void markDialog(QWidget* window) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(dialogAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
+    window->setProperty(dialogMark, true);
+}
+
 }  // namespace
 
 void centreOnFirstShow(QWidget* window) { new FirstShow(window); }
@@ -53,12 +80,14 @@ void dialogFrame(QWidget* window) {
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
     fixWindowSize(window);
+    markDialog(window);
 }
 
 void toolWindowFrame(QWidget* window) {
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
     fixWindowSize(window);
+    markDialog(window);
 }
 
 }  // namespace toolkit

@@ -307,6 +307,7 @@ void AccessibilityTest::colourDialogPanels() {
     QVERIFY(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     QCOMPARE(iface->parent()->object(), &d.colours());
     QCOMPARE(accessible(&d.colours())->text(QAccessible::Name), QStringLiteral("Кольцо%1").arg(multiplierOnly ? 3 : 2));
+    QCOMPARE(accessible(&d.colours())->role(), QAccessible::Dialog);
 }
 
 void AccessibilityTest::toleranceDialogPanels_data() {
@@ -328,6 +329,7 @@ void AccessibilityTest::toleranceDialogPanels() {
     QCOMPARE(iface->role(), QAccessible::Button);
     QVERIFY(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     QCOMPARE(accessible(&d.tolerances())->text(QAccessible::Name), QStringLiteral("Погрешность %"));
+    QCOMPARE(accessible(&d.tolerances())->role(), QAccessible::Dialog);
 }
 
 void AccessibilityTest::everythingReachableHasAName() {
@@ -338,6 +340,7 @@ void AccessibilityTest::everythingReachableHasAName() {
     for (QWidget* window : {static_cast<QWidget*>(&d.main()), static_cast<QWidget*>(&d.colours()),
                             static_cast<QWidget*>(&d.tolerances()), static_cast<QWidget*>(&d.about())}) {
         QVERIFY(!nameOf(window).isEmpty());
+        QCOMPARE(accessible(window)->role(), window == &d.main() ? QAccessible::Window : QAccessible::Dialog);
         const auto controls = window->findChildren<QWidget*>();
         for (QWidget* w : controls) {
             if (!w->isVisibleTo(window)) continue;
