@@ -41,13 +41,13 @@ constexpr KindTexts capacitorTexts{"Мкф", "Нф", "Пф", "Конденсат
 
 constexpr ringcode::Colour colourOf(RingColourId id) { return ringcode::ringColour(id).value; }
 
-// What a screen reader calls a ring: its hint, then its colour by the caption
-// the colour table gives it.
 QString ringColourText(ringcode::Colour colour) {
     if (const ringcode::RingColour* entry = ringcode::findRingColour(colour)) return qtext(entry->caption);
     return toolkit::toQColor(colour).name();
 }
 
+// What a screen reader calls a ring: its hint, then its colour by the caption
+// the colour table gives it.
 QString valueRingName(const QString& label, ringcode::Colour colour) {
     return label + QStringLiteral(": ") + (ringcode::isSet(colour) ? ringColourText(colour) : QStringLiteral("не задано"));
 }

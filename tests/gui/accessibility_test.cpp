@@ -7,7 +7,6 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QTest>
 
 using ringcode::RingColourId;
