@@ -3,7 +3,7 @@
 
 velbrin_build_packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools
     libgtest-dev fonts-liberation)
-velbrin_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev
+velbrin_test_packages=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file
     groff-base python3)
 
 ensure_packages() {
